@@ -21,8 +21,18 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         -ffunction-sections -fdata-sections)
 endif()
 
+# Link flags of the executables: stripped, no toolchain DLL, the same bytes
+# from every clean build (no time stamp), ASLR and DEP.
+set(TUSCHELPOST_PROGRAM_LINK_FLAGS)
+if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    list(APPEND TUSCHELPOST_PROGRAM_LINK_FLAGS -static -s -Wl,--gc-sections
+        -Wl,--no-insert-timestamp -Wl,--dynamicbase -Wl,--nxcompat)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        list(APPEND TUSCHELPOST_PROGRAM_LINK_FLAGS -Wl,--high-entropy-va)
+    endif()
+endif()
+
 if(WIN32)
-    find_package(Threads)
     # GoogleTest built from Debian's sources for the cross target.
     if(NOT TARGET gtest)
         set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -8,11 +8,16 @@
 #include "text.h"
 
 // Event kinds. Every other kind the layer returns is one the loop ignores.
+// They sit in a namespace because user32 declares a CloseWindow function of
+// its own: code that includes <windows.h> writes EventKind::CloseWindow.
+namespace EventKind {
 enum {
     IgnoredEvent = 0,
     CloseWindow = 16,
     ControlEvent = 13100
 };
+}
+using namespace EventKind;
 
 // Flags of ShowMessageBox and its button codes (the system's values).
 enum {
