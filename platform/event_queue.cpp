@@ -1,5 +1,7 @@
 #include "event_queue.h"
 
+#include "platform.h"
+
 static bool SameEvent(const Event& a, const Event& b)
 {
     return a.kind == b.kind && a.control == b.control && a.detail == b.detail;
@@ -18,8 +20,14 @@ void AppendEvent(EventQueue* queue, Event event)
         if (SameEvent(queue->events[tail], event))
             return;
     }
-    if (queue->count == EventQueueCapacity)
+    if (queue->count == EventQueueCapacity) {
+        // A close request is never lost: it takes the newest event's place.
+        if (event.kind == CloseWindow) {
+            int tail = (queue->first + queue->count - 1) % EventQueueCapacity;
+            queue->events[tail] = event;
+        }
         return;
+    }
     queue->events[(queue->first + queue->count) % EventQueueCapacity] = event;
     ++queue->count;
 }

@@ -22,7 +22,8 @@ struct EventQueue {
 void ClearEvents(EventQueue* queue);
 
 // Appends the event unless it equals the tail. A full queue drops the new
-// event: only a pathological flood inside one dispatch can fill it.
+// event, except a close request, which replaces the newest one: only a
+// flood of distinct events inside one dispatch can fill it.
 void AppendEvent(EventQueue* queue, Event event);
 
 // Takes the oldest event; false when the queue is empty.
