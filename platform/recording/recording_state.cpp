@@ -78,7 +78,7 @@ std::vector<std::string> CallLines()
 
 // Texts of a few thousand bytes would bury the rest of a failure message;
 // their start and their length are enough to tell them apart.
-enum { PrintedBytesLimit = 120 };
+static const size_t PrintedBytesLimit = 120;
 
 std::string PrintableBytes(const std::string& bytes)
 {
@@ -106,7 +106,7 @@ std::string FormatCalls(const std::vector<RecordedCall>& calls)
 {
     std::string out;
     for (size_t i = 0; i < calls.size(); ++i) {
-        char number[24];
+        char number[32];
         snprintf(number, sizeof number, "  %2zu: ", i);
         out += number;
         out += PrintableBytes(calls[i].line);
