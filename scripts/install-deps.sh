@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-    wine wine64 wine32:i386
+    wine wine64 wine32:i386 qemu-user-static gcc
     xvfb xauth xdotool x11-apps imagemagick
     clang-14 libclang-rt-14-dev
 )
