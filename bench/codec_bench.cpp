@@ -163,7 +163,9 @@ void RegisterCase(Contender who, Direction dir, Workload* w)
 }
 
 // Passes everything on to the console and keeps the raw-byte throughput of
-// every repetition for the summary.
+// every repetition for the summary. It is taken from the processor time of
+// the run, which leaves out the time the process waited while the other
+// processes of a busy machine ran.
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, std::vector<double>> throughputs;
@@ -172,12 +174,12 @@ public:
     {
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Iteration || run.error_occurred ||
-                run.iterations == 0 || run.real_accumulated_time <= 0)
+                run.iterations == 0 || run.cpu_accumulated_time <= 0)
                 continue;
             auto found = cases.find(run.run_name.function_name);
             if (found == cases.end())
                 continue;
-            double seconds = run.real_accumulated_time / (double)run.iterations;
+            double seconds = run.cpu_accumulated_time / (double)run.iterations;
             throughputs[found->first].push_back((double)found->second.rawSize / seconds);
         }
         ConsoleReporter::ReportRuns(runs);
@@ -206,8 +208,9 @@ void PrintSummary(const CollectingReporter& reporter, const std::vector<size_t>&
         auto found = reporter.throughputs.find(CaseName(who, dir, size));
         return found == reporter.throughputs.end() ? 0.0 : Median(found->second) / 1e9;
     };
-    printf("\nMedian throughput in GB/s of raw bytes (encoder input, decoder output),\n"
-           "and ours divided by each of the others (above 1: ours is faster)\n\n");
+    printf("\nMedian throughput in GB/s (1e9 bytes per second of processor time) of raw\n"
+           "bytes (encoder input, decoder output), and ours divided by each of the\n"
+           "others (above 1: ours is faster)\n\n");
     printf("%-6s %-8s %7s %7s %8s %7s   %10s %11s %10s\n", "dir", "size", "ours", "openssl",
            "modp_b64", "memcpy", "/openssl", "/modp_b64", "/memcpy");
     for (int d = 0; d < DirectionCount; ++d) {
