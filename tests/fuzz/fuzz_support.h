@@ -164,4 +164,22 @@ inline std::string WholeGroupsThatFit(const std::vector<std::string>& groups, pt
     return output;
 }
 
+// The checks both targets make on one call: with a negative `outputSize`
+// nothing written and result 0; otherwise exactly `want`, the NUL at the
+// result, and nothing changed behind it or around the buffer.
+inline void CheckOutput(const FramedOutput& framed, ptrdiff_t outputSize, ptrdiff_t result,
+                        const std::string& want)
+{
+    if (outputSize < 0) {
+        FUZZ_CHECK(result == 0);
+        FUZZ_CHECK(framed.ChangedOnlyUpTo(-1));
+        return;
+    }
+    const char* output = (const char*)&framed.bytes[FramedOutput::Canary];
+    FUZZ_CHECK(result == (ptrdiff_t)want.size());
+    FUZZ_CHECK(memcmp(output, want.data(), want.size()) == 0);
+    FUZZ_CHECK(output[result] == '\0');
+    FUZZ_CHECK(framed.ChangedOnlyUpTo(result));
+}
+
 #endif
