@@ -62,10 +62,14 @@ struct RecordingState {
     bool mainWindowFails;
     bool controlFails[RecordedControlCount];
     int messageBoxResult;
+    // Called by SetControlText before it returns, while the caller's
+    // buffer is still what it handed over; NULL for none.
+    void (*onSetControlText)(int control, const char* text);
 
     // The script and how far it was played. When it is used up,
     // WaitForEvent returns CloseWindow, so a loop that does not end cannot
-    // hang a test, and counts that in closesAfterScript.
+    // hang a test, and counts that in closesAfterScript; after 100 of them
+    // it ends the test program with the call log.
     std::vector<ScriptStep> script;
     size_t stepsPlayed;
     int closesAfterScript;

@@ -2,6 +2,9 @@
 #include "platform/platform.h"
 #include "recording.h"
 
+#include <stdio.h>
+#include <stdlib.h>
+
 #include <string>
 
 // ---- Writing calls down -----------------------------------------------
@@ -212,6 +215,8 @@ void SetControlText(int control, const char* text)
     // A drop-down list without an edit field keeps showing its selection.
     if (fake && fake->kind != "DropDownList")
         fake->text = bytes;
+    if (Recording().onSetControlText)
+        Recording().onSetControlText(control, text);
 }
 
 int ShowMessageBox(const char* caption, const char* message, unsigned flags)
@@ -237,12 +242,21 @@ static void ApplyChange(const ScriptStep& step)
         fake->selection = step.selection;
 }
 
+enum { CloseRequestsBeforeGivingUp = 100 };
+
 int WaitForEvent()
 {
     Record("WaitForEvent", NoControl, {});
     CheckRunning("WaitForEvent");
     RecordingState& s = Recording();
     if (s.stepsPlayed >= s.script.size()) {
+        // A loop that does not end on a close would ask for ever: stop the
+        // test program rather than hang it.
+        if (s.closesAfterScript >= CloseRequestsBeforeGivingUp) {
+            fprintf(stderr, "The loop did not end after %d close requests.\nCalls:\n%s",
+                    s.closesAfterScript, FormatCalls(s.calls).c_str());
+            abort();
+        }
         ++s.closesAfterScript;
         s.lastEventControl = 0;
         return CloseWindow;

@@ -74,6 +74,60 @@ TEST_F(AppTest, PressConvertsInputIntoResultField)
     }
 }
 
+// The result buffer as the result field got it: every byte up to the
+// buffer's own NUL, or nothing when neither buffer was in use.
+static std::string bufferWhenShown;
+
+static void KeepResultBuffer(int control, const char* text)
+{
+    const Text* buffer = encodedText.bytes ? &encodedText : &decodedText;
+    if (control != 2 || !buffer->bytes)
+        return;
+    EXPECT_EQ(text, buffer->bytes) << "the result field was not given the result buffer";
+    bufferWhenShown.assign(buffer->bytes, buffer->length + 1);
+}
+
+struct BufferCase {
+    const char* name;
+    int method;
+    std::string input;
+    std::string result;
+    size_t bufferSize;   // characters before the buffer's NUL
+};
+
+// Each press fills a fresh buffer with spaces: at least 1024, and as many
+// as a longer result needs. The codec's NUL ends the result; the spaces
+// behind it stay.
+TEST_F(AppTest, ResultBufferHoldsResultThenSpaces)
+{
+    const BufferCase cases[] = {
+        { "short result", 0, "abc", "YWJj", 1024 },
+        { "decoded NUL inside", 1, "YQBi", std::string("a\0b", 3), 1024 },
+        { "empty result", 1, "", "", 1024 },
+        { "result fills the buffer", 0, Repeated("abc", 256), Repeated("YWJj", 256), 1024 },
+        { "result one group longer", 0, Repeated("abc", 256) + "a",
+          Repeated("YWJj", 256) + "YQ==", 1028 },
+        { "long decoded result", 1, Repeated("YWJj", 1250), Repeated("abc", 1250), 3750 },
+    };
+    for (const BufferCase& c : cases) {
+        SCOPED_TRACE(std::string(MethodName(c.method)) + " " + c.name);
+        StartCase();
+        bufferWhenShown.clear();
+        Recording().onSetControlText = KeepResultBuffer;
+        Run({SelectStep(c.method), TypeStep(c.input), PressStep(), CloseStep()});
+
+        std::string want = c.result;
+        if (want.size() < c.bufferSize) {
+            want += '\0';
+            want += std::string(c.bufferSize - want.size(), ' ');
+        }
+        want += '\0';
+        EXPECT_EQ(bufferWhenShown.size(), want.size());
+        EXPECT_TRUE(bufferWhenShown == want) << "buffer: " << PrintableBytes(bufferWhenShown)
+                                             << "\nwant:   " << PrintableBytes(want);
+    }
+}
+
 TEST_F(AppTest, InitialInputTextEncodes)
 {
     Run({SelectStep(0), PressStep(), CloseStep()});
