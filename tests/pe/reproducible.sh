@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Builds each executable twice from scratch, in two different folders, and
-# compares the results byte for byte: nothing of the time or the place of a
-# build may end up in the file.
+# Builds each executable from scratch in a folder of its own and compares
+# it byte for byte with the one in the build folder of its preset (itself a
+# clean build in CI): nothing of the time or the place of a build may end up
+# in the file.
 #
-# Usage: reproducible.sh <source folder> <work folder>
+# Usage: reproducible.sh <source folder> <work folder> <win64 build> <win32 build>
 set -euo pipefail
 source_dir=$1
 work_dir=$2
+win64_build=$3
+win32_build=$4
 jobs=2
 
 mkdir -p "$work_dir"
@@ -14,16 +17,14 @@ status=0
 for preset_and_target in win64:tuschelpost64 win32:tuschelpost32; do
     preset=${preset_and_target%%:*}
     target=${preset_and_target#*:}
-    for copy in a b; do
-        dir=$work_dir/$copy/$preset
-        rm -rf "$dir"
-        cmake -S "$source_dir" -B "$dir" --preset "$preset" >"$work_dir/$copy-$preset.log" 2>&1 ||
-            { cat "$work_dir/$copy-$preset.log"; exit 1; }
-        cmake --build "$dir" --target "$target" -j "$jobs" >>"$work_dir/$copy-$preset.log" 2>&1 ||
-            { cat "$work_dir/$copy-$preset.log"; exit 1; }
-    done
-    a=$work_dir/a/$preset/app/$target.exe
-    b=$work_dir/b/$preset/app/$target.exe
+    dir=$work_dir/$preset
+    log=$work_dir/$preset.log
+    rm -rf "$dir"
+    cmake -S "$source_dir" -B "$dir" --preset "$preset" >"$log" 2>&1 || { cat "$log"; exit 1; }
+    cmake --build "$dir" --target "$target" -j "$jobs" >>"$log" 2>&1 || { cat "$log"; exit 1; }
+    if [ "$preset" = win64 ]; then reference=$win64_build; else reference=$win32_build; fi
+    a=$reference/app/$target.exe
+    b=$dir/app/$target.exe
     if cmp -s "$a" "$b"; then
         echo "$target.exe: the two builds are the same ($(stat -c %s "$a") bytes)"
     else
