@@ -41,13 +41,15 @@ struct FakeControl {
     std::string kind;   // "TextField", "PushButton" or "DropDownList"
     bool enabled;
     bool readOnly;
-    std::string text;   // a list's text is the selected item's, see below
+    std::string text;   // not used by a list, which shows its selected item
     std::vector<std::string> items;
     int selection;      // index into items, or NoSelection
 };
 
-// One step of the script: before the event comes out of WaitForEvent, the
-// fake state may change as the user would have changed it.
+// One step of the script, made by the functions below: before the event
+// comes out of WaitForEvent, the fake state may change as the user would
+// have changed it. A ControlEvent of a missing or disabled control comes out
+// as IgnoredEvent, since such a control gives no events.
 struct ScriptStep {
     int kind;
     int control;
