@@ -1,5 +1,8 @@
 #include "tests/e2e/program_process.h"
 
+#include "tests/e2e/wait_until.h"
+
+#include <stdio.h>
 #include <stdlib.h>
 
 #include <vector>
@@ -49,15 +52,37 @@ bool WaitForExit(const PROCESS_INFORMATION& process, DWORD timeoutMs, DWORD* exi
     return true;
 }
 
-bool RunToEnd(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode)
+bool RunLinuxCommand(const std::string& command, DWORD timeoutMs, int* status)
 {
+    static int count = 0;
+    std::string statusFile = "/tmp/tuschelpost-e2e-" + std::to_string(GetCurrentProcessId()) +
+                             "-" + std::to_string(++count) + ".status";
+    std::string shellLine = command + "; echo $? > " + statusFile + ".part; mv " + statusFile +
+                            ".part " + statusFile;
     PROCESS_INFORMATION process;
     std::string error;
-    if (!StartProcess(commandLine, &process, &error))
+    if (!StartProcess("Z:\\bin\\sh -c \"" + shellLine + "\"", &process, &error)) {
+        fprintf(stderr, "%s\n", error.c_str());
         return false;
-    bool ended = WaitForExit(process, timeoutMs, exitCode);
+    }
     EndProcess(&process);
-    return ended;
+    std::string windowsFile = WindowsPath(statusFile);
+    FILE* file = NULL;
+    bool ended = WaitUntil([&] { return (file = fopen(windowsFile.c_str(), "r")) != NULL; },
+                           timeoutMs);
+    if (!ended) {
+        fprintf(stderr, "%s did not end within %lu ms\n", command.c_str(),
+                (unsigned long)timeoutMs);
+        return false;
+    }
+    *status = -1;
+    if (fscanf(file, "%d", status) != 1)
+        *status = -1;
+    fclose(file);
+    DeleteFileA(windowsFile.c_str());
+    if (*status != 0)
+        fprintf(stderr, "%s ended with status %d\n", command.c_str(), *status);
+    return true;
 }
 
 void EndProcess(PROCESS_INFORMATION* process)

@@ -21,9 +21,11 @@ bool StartProcess(const std::string& commandLine, PROCESS_INFORMATION* process,
 // its exit code.
 bool WaitForExit(const PROCESS_INFORMATION& process, DWORD timeoutMs, DWORD* exitCode);
 
-// Runs commandLine to its end; false if it cannot start or does not end in
-// time. For the helper programs of the machine (xdotool, import).
-bool RunToEnd(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode);
+// Runs a Linux shell command (xdotool, import) to its end and gives its
+// exit status; false if it cannot start or does not end in time. Wine gives
+// no waitable handle for a Linux process, so the shell leaves its status in
+// a file that is polled for.
+bool RunLinuxCommand(const std::string& command, DWORD timeoutMs, int* status);
 
 // Ends a process that is still running and closes its handles.
 void EndProcess(PROCESS_INFORMATION* process);

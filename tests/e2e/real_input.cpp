@@ -6,10 +6,11 @@
 
 bool ClickAt(int x, int y)
 {
-    DWORD exitCode = 1;
-    std::string command = "Z:\\usr\\bin\\xdotool mousemove " + std::to_string(x) + " " +
-                          std::to_string(y) + " click 1";
-    return RunToEnd(command, 10000, &exitCode) && exitCode == 0;
+    int status = -1;
+    return RunLinuxCommand("/usr/bin/xdotool mousemove " + std::to_string(x) + " " +
+                               std::to_string(y) + " click 1",
+                           10000, &status) &&
+           status == 0;
 }
 
 bool ClickCenterOf(HWND window)
