@@ -47,6 +47,17 @@ trap 'rm -f "$output"' EXIT
 timeout -k 10 "$timeout_seconds" $loader "$program" "$@" </dev/null >"$output" 2>&1
 rc=$?
 cat "$output"
+# A GoogleTest program that dies half-way can still hand back 0 under Wine
+# (seen with 32-bit Wine under qemu-user): its closing line is then missing.
+if [ $rc = 0 ] && grep -q '^\[==========\] Running' "$output" &&
+   ! grep -q '^\[==========\] .* ran\.' "$output"; then
+    echo "run.sh: $program ended before its last test, without the closing summary" >&2
+    rc=1
+fi
+if [ $rc = 0 ] && grep -q '^wine client error' "$output"; then
+    echo "run.sh: Wine lost the connection to $program" >&2
+    rc=1
+fi
 if [ $rc = 124 ] || [ $rc = 137 ]; then
     echo "run.sh: $program did not end within $timeout_seconds s" >&2
 fi
