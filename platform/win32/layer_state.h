@@ -36,6 +36,12 @@ struct LayerState {
     bool hasEventForThisWait;
     Event eventForThisWait;
 
+    // Set while WaitForEvent blocks in GetMessageA. A message sent from
+    // another thread or program is handled in there, and GetMessageA then
+    // goes on waiting for a posted one: an event it raises must wake it.
+    bool waitingForMessage;
+    bool wakePosted;
+
     HWND rememberedFocus;        // the focus when the window was deactivated
     bool focusRectanglesShown;
 };

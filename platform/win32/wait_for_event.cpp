@@ -15,6 +15,8 @@ void RaiseEvent(Event event, bool mayReturnAtThisWait)
         layer->hasEventForThisWait = true;
     } else {
         AppendEvent(&layer->queue, event);
+        if (layer->waitingForMessage && !layer->wakePosted && layer->mainWindow)
+            layer->wakePosted = PostMessageA(layer->mainWindow, WM_NULL, 0, 0) != 0;
     }
 }
 
@@ -33,8 +35,13 @@ int WaitForEvent()
 
     // WM_QUIT (GetMessageA gives 0) is a message like any other here: the
     // program ends only on a close request.
-    MSG message;
-    if (GetMessageA(&message, NULL, 0, 0) == -1) {
+    MSG message = {};
+    layer->waitingForMessage = true;
+    BOOL fetched = GetMessageA(&message, NULL, 0, 0);
+    layer->waitingForMessage = false;
+    if (message.message == WM_NULL && message.hwnd == layer->mainWindow)
+        layer->wakePosted = false;
+    if (fetched == -1) {
         Event nothing = { EventKind::IgnoredEvent, -1, 0 };
         return Return(nothing);
     }
