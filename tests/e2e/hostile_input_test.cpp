@@ -489,9 +489,15 @@ TEST_F(HostileInput, SentSelectionChangeIsHandledWithoutFurtherMessages)
     DWORD_PTR answer = 0;
     ASSERT_TRUE(SendMessageTimeoutA(mainWindow, WM_COMMAND, MAKEWPARAM(ListId, CBN_SELCHANGE),
                                     (LPARAM)Control(ListId), SMTO_NORMAL, 10000, &answer));
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(Control(ButtonId)) == DecoderCaption; }))
-        << "the button reads \"" << WindowText(Control(ButtonId)) << "\", want \""
-        << DecoderCaption << "\" and enabled";
+    auto handled = [&] { return WindowText(Control(ButtonId)) == DecoderCaption; };
+    if (!WaitUntil(handled, 10000)) {
+        PostMessageA(mainWindow, WM_NULL, 0, 0);
+        bool afterNull = WaitUntil(handled, 10000);
+        ADD_FAILURE() << "10 s after the sent selection change the button still reads \""
+                      << InitialButtonCaption << "\", want \"" << DecoderCaption << "\"; "
+                      << (afterNull ? "a WM_NULL posted then got it handled"
+                                    : "a WM_NULL posted then did not help either");
+    }
     CloseAndExpectZero();
 }
 
@@ -499,6 +505,13 @@ TEST_F(HostileInput, SentCloseRequestEndsWithZero)
 {
     DWORD_PTR answer = 0;
     ASSERT_TRUE(SendMessageTimeoutA(mainWindow, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, &answer));
+    if (WaitForSingleObject(process.hProcess, 10000) == WAIT_TIMEOUT) {
+        PostMessageA(mainWindow, WM_NULL, 0, 0);
+        bool afterNull = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+        ADD_FAILURE() << "10 s after the sent WM_CLOSE the program still runs; "
+                      << (afterNull ? "a WM_NULL posted then ended it"
+                                    : "a WM_NULL posted then did not end it either");
+    }
     ExpectEndsWithZero("WM_CLOSE sent by another program");
 }
 
