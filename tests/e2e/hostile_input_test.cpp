@@ -105,6 +105,18 @@ protected:
         }
     }
 
+    // Sends the messages in turn, each answered before the next.
+    void SendFlood(const std::vector<PostedMessage>& messages, int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const PostedMessage& m = messages[i % messages.size()];
+            DWORD_PTR answer = 0;
+            ASSERT_TRUE(SendMessageTimeoutA(m.window, m.message, m.wParam, m.lParam,
+                                            SMTO_NORMAL, 10000, &answer))
+                << "message " << i << " of " << count << " was not answered";
+        }
+    }
+
     void PostListEvent()
     {
         PostMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(ListId, CBN_SELCHANGE),
@@ -513,6 +525,32 @@ TEST_F(HostileInput, SentCloseRequestEndsWithZero)
                                     : "a WM_NULL posted then did not end it either");
     }
     ExpectEndsWithZero("WM_CLOSE sent by another program");
+}
+
+// Events raised by sent messages wait in the layer's queue until the wait
+// wakes; a list event and an input field event in turn defeat the rule that
+// drops an event equal to the tail, so they fill the fixed ring. A close
+// request sent on top of them must still end the program.
+TEST_F(HostileInput, SentFloodOfDistinctEventsStaysBoundedAndCloseStillEnds)
+{
+    SendMessageW(Control(ListId), CB_SETCURSEL, 0, 0);
+    std::vector<PostedMessage> distinct = {
+        {mainWindow, WM_COMMAND, MAKEWPARAM(ListId, CBN_SELCHANGE), (LPARAM)Control(ListId)},
+        {mainWindow, WM_COMMAND, MAKEWPARAM(InputId, EN_CHANGE), (LPARAM)Control(InputId)},
+    };
+    SendFlood(distinct, WarmUpCount);
+    // Wakes the wait, which then works through the queue.
+    PostMessageA(mainWindow, WM_NULL, 0, 0);
+    WaitUntilPostedHandledByMarker();
+    MemoryUse before = Memory();
+    SendFlood(distinct, FloodCount);
+    ASSERT_TRUE(Answers()) << "no answer after the flood";
+    ExpectBoundedGrowth(before, Memory(), "10,000 sent events of two kinds");
+
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(mainWindow, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, &answer));
+    PostMessageA(mainWindow, WM_NULL, 0, 0);
+    ExpectEndsWithZero("a WM_CLOSE sent on top of 10,000 sent events");
 }
 
 // ---- Texts of the other controls ---------------------------------------
