@@ -39,21 +39,23 @@ bool CreatePushButton(int control, int x, int y, int width, int height,
 }
 
 // The control is created with room for the list that drops down; the closed
-// box's height follows the height of its selection field, which does not
-// map one to one onto the window's height on every platform, so it is set,
-// read back and corrected until the box has the height asked for.
+// box's height follows the height of its selection field. The two do not
+// map one to one on every platform (Wine answers CB_GETITEMHEIGHT with two
+// more than it was given), so the field height asked for is corrected by
+// what the window's height turned out to be, until the box fits.
 static void SetClosedHeight(HWND list, int closedHeight)
 {
+    LRESULT fieldHeight = SendMessageA(list, CB_GETITEMHEIGHT, (WPARAM)-1, 0);
+    if (fieldHeight == CB_ERR)
+        return;
     for (int attempt = 0; attempt < 8; ++attempt) {
         RECT box;
         GetWindowRect(list, &box);
         int difference = closedHeight - (box.bottom - box.top);
-        if (difference == 0)
+        if (difference == 0 || fieldHeight + difference < 1)
             return;
-        LRESULT fieldHeight = SendMessageA(list, CB_GETITEMHEIGHT, (WPARAM)-1, 0);
-        if (fieldHeight == CB_ERR || fieldHeight + difference < 1)
-            return;
-        SendMessageA(list, CB_SETITEMHEIGHT, (WPARAM)-1, fieldHeight + difference);
+        fieldHeight += difference;
+        SendMessageA(list, CB_SETITEMHEIGHT, (WPARAM)-1, fieldHeight);
     }
 }
 

@@ -61,8 +61,10 @@ static int ControlNumber(HWND child)
 // A notification of a child control, turned into the event it stands for.
 static void OnControlNotification(HWND child, int code)
 {
+    // A disabled control raises no events; a notification that claims to
+    // come from one was sent by another program.
     int control = ControlNumber(child);
-    if (control < 0)
+    if (control < 0 || !IsWindowEnabled(child))
         return;
     Event event = { EventKind::ControlEvent, control, code };
     switch (Layer()->controlKinds[control]) {
