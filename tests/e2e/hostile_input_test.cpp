@@ -565,6 +565,22 @@ TEST_F(HostileInput, SentFloodOfDistinctEventsStaysBoundedAndCloseStillEnds)
     ExpectEndsWithZero("a WM_CLOSE sent on top of a flood of sent events");
 }
 
+// ---- Notifications claiming a disabled control --------------------------
+
+// Before any choice the button is disabled and gives no events. A press that
+// another program posts in its name must not call up the error message.
+TEST_F(HostileInput, PressPostedForTheDisabledButtonShowsNoMessage)
+{
+    ASSERT_FALSE(IsWindowEnabled(Control(ButtonId)));
+    PostPress();
+    WaitUntilPostedHandledByMarker();
+    EXPECT_EQ(FindProcessWindow(process.dwProcessId, "#32770"), (HWND)NULL)
+        << "a press posted for the disabled button showed a message box";
+    EXPECT_EQ(WindowText(Control(ResultId)), InitialResult);
+    ASSERT_TRUE(Answers());
+    CloseAndExpectZero();
+}
+
 // ---- Texts of the other controls ---------------------------------------
 
 // Another program renames the button and writes into the list: the program
