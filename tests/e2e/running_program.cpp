@@ -13,18 +13,6 @@ const char InitialResult[] = "Verschl\xFCsseltes";
 static const char* const Labels64[] = {"Base 64 Encoder", "Base 64 Decoder"};
 static const char* const Labels32[] = {"Verschl\xFCsseln", "Entschl\xFCsseln"};
 
-static HWND MainWindowOf(DWORD processId)
-{
-    HWND window = NULL;
-    while ((window = FindWindowExA(NULL, window, NULL, MainWindowCaption)) != NULL) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId)
-            return window;
-    }
-    return NULL;
-}
-
 void RunningProgram::SetUp()
 {
     program = ProgramUnderTest(0, NULL);
@@ -32,7 +20,10 @@ void RunningProgram::SetUp()
     is32Bit = Is32BitProgram(program);
     std::string error;
     ASSERT_TRUE(StartProcess("\"" + program + "\"", &process, &error)) << error;
-    ASSERT_TRUE(WaitUntil([&] { return (mainWindow = MainWindowOf(process.dwProcessId)) != NULL; }))
+    ASSERT_TRUE(WaitUntil([&] {
+        mainWindow = FindProcessWindowByCaption(process.dwProcessId, MainWindowCaption);
+        return mainWindow != NULL;
+    }))
         << program << ": no main window within " << DefaultTimeoutMs << " ms";
     // Ready once both entries are in and the loop waits for input.
     ASSERT_TRUE(WaitUntil([&] {

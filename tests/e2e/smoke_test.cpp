@@ -28,18 +28,6 @@ static int Fail(const char* what, PROCESS_INFORMATION* process)
     return 1;
 }
 
-static HWND MainWindowOf(DWORD processId)
-{
-    HWND window = NULL;
-    while ((window = FindWindowExA(NULL, window, NULL, MainWindowCaption)) != NULL) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId)
-            return window;
-    }
-    return NULL;
-}
-
 static int CountChildren(HWND window)
 {
     int count = 0;
@@ -63,7 +51,10 @@ int main(int argc, char** argv)
     }
 
     HWND window = NULL;
-    if (!WaitUntil([&] { return (window = MainWindowOf(process.dwProcessId)) != NULL; }))
+    if (!WaitUntil([&] {
+            window = FindProcessWindowByCaption(process.dwProcessId, MainWindowCaption);
+            return window != NULL;
+        }))
         return Fail("no window with the caption \"Tuschelpost Programm - "
                     "Codieren/Decodieren\" appeared within 20 s", &process);
     if (!WaitUntil([&] { return CountChildren(window) == 4; })) {

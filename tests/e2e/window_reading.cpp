@@ -83,6 +83,18 @@ HWND FindProcessWindow(DWORD processId, const char* className)
     return search.found;
 }
 
+HWND FindProcessWindowByCaption(DWORD processId, const char* caption)
+{
+    HWND window = NULL;
+    while ((window = FindWindowExA(NULL, window, NULL, caption)) != NULL) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId)
+            return window;
+    }
+    return NULL;
+}
+
 static GUITHREADINFO ThreadInfo(DWORD threadId)
 {
     GUITHREADINFO info = {};

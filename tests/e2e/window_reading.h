@@ -25,6 +25,9 @@ RECT RectInParent(HWND window);
 // ("#32770" for a message box, "ComboLBox" for an open list), or NULL.
 HWND FindProcessWindow(DWORD processId, const char* className);
 
+// The process's top-level window with this caption, or NULL.
+HWND FindProcessWindowByCaption(DWORD processId, const char* caption);
+
 // The thread's window with the keyboard focus, and its active window.
 HWND FocusOf(DWORD threadId);
 HWND ActiveOf(DWORD threadId);
