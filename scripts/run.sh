@@ -28,10 +28,19 @@ fi
 # No display: a virtual one, a screenshot once the window is up, and the
 # program keeps running until it is closed (Ctrl+C ends it).
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    tests/wine/run.sh "$3" "$4" "$1" & pid=$!
-    for _ in $(seq 1 100); do
-        xdotool search --name "Tuschelpost Programm" >/dev/null 2>&1 && break
+    program=$1 out=$2 prefix=$3 limit=$4
+    tests/wine/prepare-prefix.sh "$prefix" || exit 1
+    tests/wine/run.sh "$prefix" "$limit" "$program" & pid=$!
+    shown=no
+    for _ in $(seq 1 300); do
+        if xdotool search --name "Tuschelpost Programm" >/dev/null 2>&1; then shown=yes; break; fi
+        kill -0 $pid 2>/dev/null || break
         sleep 0.2
     done
-    import -window root "$2/screenshot.png" && echo "screenshot: $2/screenshot.png"
+    if [ $shown = yes ]; then
+        sleep 1   # let the window paint its controls before the picture
+        import -window root "$out/screenshot.png" && echo "screenshot: $out/screenshot.png"
+    else
+        echo "the window did not appear within a minute" >&2
+    fi
     wait $pid' _ "$program" "$out" "$prefix" "$limit"
