@@ -22,7 +22,11 @@ prefix="$PWD/build/wine-prefix"
 limit=86400
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec tests/wine/run.sh "$prefix" "$limit" "$program"
+    tests/wine/prepare-prefix.sh "$prefix"
+    status=0
+    tests/wine/run.sh "$prefix" "$limit" "$program" || status=$?
+    tests/wine/stop-wine.sh "$prefix"
+    exit $status
 fi
 
 # No display: a virtual one, a screenshot once the window is up, and the
@@ -43,4 +47,7 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     else
         echo "the window did not appear within a minute" >&2
     fi
-    wait $pid' _ "$program" "$out" "$prefix" "$limit"
+    status=0
+    wait $pid || status=$?
+    tests/wine/stop-wine.sh "$prefix"
+    exit $status' _ "$program" "$out" "$prefix" "$limit"
