@@ -1,4 +1,5 @@
 #include "base64.h"
+#include "byte_order.h"
 
 #include <string.h>
 
@@ -42,10 +43,7 @@ static inline uint32_t GroupBits(const unsigned char* in)
 // store; the test of the byte order is decided at compile time.
 static inline void StoreThreeBytes(unsigned char* out, uint32_t bits)
 {
-    const uint32_t probe = 1;
-    unsigned char firstByte;
-    memcpy(&firstByte, &probe, 1);
-    if (firstByte == 1) {
+    if (IsLittleEndian()) {
         uint32_t word = (bits >> 24) | ((bits >> 8) & 0xFF00) | ((bits << 8) & 0xFF0000) |
                         (bits << 24);
         memcpy(out, &word, 4);

@@ -1,4 +1,5 @@
 #include "base64.h"
+#include "byte_order.h"
 
 #include <string.h>
 
@@ -10,10 +11,7 @@ const char Base64Alphabet[65] =
 // store; the test of the byte order is decided at compile time.
 static inline void StoreChars(char* out, uint64_t chars, int count)
 {
-    const uint32_t probe = 1;
-    unsigned char firstByte;
-    memcpy(&firstByte, &probe, 1);
-    if (firstByte == 1) {
+    if (IsLittleEndian()) {
         if (count == 8)
             memcpy(out, &chars, 8);
         else {

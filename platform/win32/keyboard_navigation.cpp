@@ -11,15 +11,12 @@ static bool IsHeld(int key)
     return GetKeyState(key) < 0;
 }
 
-// The active window, when it is one of the layer's windows in our process.
+// The active window, when it is the layer's window. GetActiveWindow names
+// only windows of the calling thread, so it is ours when it is that one.
 static HWND OurActiveWindow()
 {
     HWND active = GetActiveWindow();
-    if (!active || active != Layer()->mainWindow)
-        return NULL;
-    DWORD process = 0;
-    GetWindowThreadProcessId(active, &process);
-    return process == GetCurrentProcessId() ? active : NULL;
+    return active && active == Layer()->mainWindow ? active : NULL;
 }
 
 static bool IsEligible(HWND child)

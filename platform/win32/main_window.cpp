@@ -49,13 +49,12 @@ void ShowFocusRectangles(bool show)
                  MAKEWPARAM(show ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
 }
 
+// The child identifier is the control number; the window must be the one
+// the layer made under it.
 static int ControlNumber(HWND child)
 {
-    for (int control = 0; control < MaxControls; ++control) {
-        if (child && Layer()->controls[control] == child)
-            return control;
-    }
-    return -1;
+    int control = GetDlgCtrlID(child);
+    return child && ControlWindow(control) == child ? control : -1;
 }
 
 // A notification of a child control, turned into the event it stands for.
